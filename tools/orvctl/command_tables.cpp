@@ -1,0 +1,15 @@
+// The list of command tables: one line per module.
+#include "command_table.h"
+
+namespace orvctl {
+
+extern const CommandTable kBaseCommands;
+
+const std::vector<const CommandTable*>& AllTables() {
+  static const std::vector<const CommandTable*> tables = {
+      &kBaseCommands,
+  };
+  return tables;
+}
+
+}  // namespace orvctl
