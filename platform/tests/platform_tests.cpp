@@ -130,6 +130,12 @@ TEST(UniqueResource, ClosesAndMoves) {
   EXPECT_FALSE(invalid);
 }
 
+TEST(ResourceContext, LoadsStringsOfTheCurrentModule) {
+  orv::ui::ResourceContext context;
+  EXPECT_EQ(L"Cannot open %ls.", orv::ui::LoadResString(101));
+  EXPECT_EQ(L"", orv::ui::LoadResString(999));
+}
+
 TEST(ResourceContext, FormatsText) {
   EXPECT_EQ(L"Line 12 : bad (3).", orv::ui::FormatText(L"Line %d : %ls (%d).", 12, L"bad", 3));
 }
