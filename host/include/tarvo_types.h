@@ -12,9 +12,10 @@ extern "C" {
    Callers zero it before DBGetVar. */
 #define TAGREF_INDIRECT 0x100u /* the name was written with the "@" indirection prefix */
 typedef struct TAGREF {
-  int32_t nTag;      /* tag number in the project's tag database, from 0 */
+  int32_t nTag;      /* tag number in the project's tag database, from 1 (the number
+                        DBGetTagName and the other by-number calls take); 0: no tag */
   int32_t nIndex;    /* constant array index (when nIndexTag is 0) */
-  int32_t nIndexTag; /* > 0: the index is the value of tag number nIndexTag - 1 */
+  int32_t nIndexTag; /* > 0: the index is the value of the tag of that number */
   int32_t nMember;   /* class member number from 1, 0 for none */
   int32_t nField;    /* field number 1 to 61 ("->Field"), 0 for none */
   uint32_t dwFlags;  /* TAGREF_INDIRECT, ... */
