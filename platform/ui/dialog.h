@@ -30,6 +30,7 @@ class CDialogBase : public CWindowBase {
   virtual BOOL OnInitDialog() { return TRUE; }
   virtual void OnOK() { EndDialog(IDOK); }
   virtual void OnCancel() { EndDialog(IDCANCEL); }
+  void SetTemplateId(UINT templateId) { m_templateId = templateId; }
 
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
