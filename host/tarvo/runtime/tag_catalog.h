@@ -6,12 +6,14 @@
 namespace orv::runtime {
 
 constexpr std::uint32_t kRefIndirect = 0x100u;  // the name carried the "@" prefix
+constexpr std::uint32_t kTagTrend = 0x20u;      // the tag is recorded in a trend
+constexpr std::uint32_t kTagAlarm = 0x100u;     // the tag has an alarm definition
 
 // A tag reference as the value calls receive it.
 struct TagRefData {
   std::int32_t tag = -1;
   std::int32_t index = 0;
-  std::int32_t indexTag = 0;  // > 0: the index is the value of tag indexTag - 1
+  std::int32_t indexTag = 0;  // > 0: the index is the value of that tag
   std::int32_t member = 0;    // from 1; 0 for none
   std::int32_t field = 0;     // 1 to 61; 0 for none
   std::uint32_t flags = 0;
@@ -20,6 +22,7 @@ struct TagRefData {
 struct TagInfo {
   std::int32_t type = 0;       // 0 boolean, 1 integer, 2 real, 3 string, 4+ class
   std::int32_t arraySize = 0;  // 0 for a scalar; elements 0 to arraySize otherwise
+  std::uint32_t flags = 0;     // kTagTrend, kTagAlarm
 };
 
 class TagCatalog {

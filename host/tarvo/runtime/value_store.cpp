@@ -35,6 +35,7 @@ ResolvedRef ValueStore::Resolve(const TagRefData& ref, int depth) const {
   r.known = true;
   r.tagType = info.type;
   r.arraySize = info.arraySize;
+  r.tagFlags = info.flags;
 
   if (ref.flags & kRefIndirect) {
     // The pointer tag's value is the name of the tag meant.
@@ -56,7 +57,7 @@ ResolvedRef ValueStore::Resolve(const TagRefData& ref, int depth) const {
   if (ref.indexTag > 0) {
     r.indexByTag = true;
     TagRefData indexRef;
-    indexRef.tag = ref.indexTag - 1;
+    indexRef.tag = ref.indexTag;
     std::wstring text;
     std::uint16_t quality = 0;
     std::int64_t value = 0;

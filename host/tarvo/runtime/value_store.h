@@ -21,6 +21,7 @@ struct ResolvedRef {
   std::int32_t type = -1;       // type of that value
   std::int32_t tagType = -1;    // type code of the tag itself
   std::int32_t arraySize = 0;
+  std::uint32_t tagFlags = 0;   // kTagTrend, kTagAlarm of the tag
   bool indexByTag = false;      // the element was chosen by another tag's value
 };
 

@@ -308,6 +308,7 @@ TEST_F(Values, BadInputIsRefusedAndLosesNothing) {
   EXPECT_EQ(ReadText(Ref(count_)), L"12");
   EXPECT_EQ(s.Write(Ref(99), L"1", -1, 0), WriteResult::kRefused) << "unknown tag";
   EXPECT_EQ(ReadText(Ref(99)), L"<refused>");
+  EXPECT_EQ(ReadText(Ref(0)), L"<refused>");
   EXPECT_EQ(ReadText(Ref(-1)), L"<refused>");
   EXPECT_EQ(ReadText(Ref(count_, 1)), L"<refused>") << "index on a scalar";
   EXPECT_EQ(ReadText(Ref(motor_)), L"<refused>") << "class tag without member";
@@ -328,7 +329,7 @@ TEST_F(Values, ArrayElementsMembersAndFieldsAreValuesOfTheirOwn) {
 
   // The element chosen by another tag's value.
   TagRefData byTag = Ref(array_);
-  byTag.indexTag = count_ + 1;
+  byTag.indexTag = count_;
   s.Write(Ref(count_), L"3", -1, 0);
   EXPECT_EQ(ReadText(byTag), L"31");
   s.Write(Ref(count_), L"9", -1, 0);
@@ -374,7 +375,7 @@ TEST_F(Values, FullValueTableIsRefusedAndKeepsWhatItHolds) {
   ValueStore s(*region_, big);
   std::uint32_t accepted = 0;
   int refused = 0;
-  for (int t = 0; t < 300; ++t) {
+  for (int t = 1; t <= 300; ++t) {
     for (int i = 0; i <= 255; ++i) {
       TagRefData r;
       r.tag = t;
@@ -388,12 +389,12 @@ TEST_F(Values, FullValueTableIsRefusedAndKeepsWhatItHolds) {
   EXPECT_EQ(refused, 300 * 256 - static_cast<int>(kMaxValues));
   EXPECT_EQ(region_->header.valuesUsed, kMaxValues);
   TagRefData first;
-  first.tag = 0;
+  first.tag = 1;
   first.index = 7;
   std::wstring text;
   std::uint16_t quality = 0;
   ASSERT_TRUE(s.Read(first, text, quality));
-  EXPECT_EQ(text, L"8");
+  EXPECT_EQ(text, L"1008");
   EXPECT_EQ(s.Write(first, L"5", -1, 0), WriteResult::kChanged) << "values already held stay writable";
 }
 
