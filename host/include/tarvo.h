@@ -111,6 +111,9 @@ TARVO_API int WINAPI DBGetTagType(int nTag, wchar_t* pszClassName, int nSize);
 /* Array size: 0 for a scalar, n for indexes 0 to n (n <= UNGetMaxArray()); -1 for no tag. */
 TARVO_API int WINAPI DBGetTagSize(int nTag);
 TARVO_API BOOL WINAPI DBIsIndirect(int nTag);
+/* Definition flags of tag nTag for the runtime's descriptors: TAGDESC_TREND (0x20),
+   0x100 alarm defined, 0x1 indirect; 0 for no tag. */
+TARVO_API DWORD WINAPI DBGetTagFlags(int nTag);
 /* Whether the name is acceptable as a tag name. bPromptInvalid: a malformed name is
    reported in a message box. bPromptCreate: a well-formed name that is not yet a tag
    is offered for creation (Yes adds it as an integer tag and accepts it, No refuses). */
@@ -147,8 +150,9 @@ TARVO_API BOOL WINAPI MTCompile2(const wchar_t* pszExpr, const wchar_t* pszFile,
                                  wchar_t* pszCompiled, int nSize);
 /* The tag references of a compiled expression (at most nMax; *pnCount the number given). */
 TARVO_API BOOL WINAPI MTListVars(const wchar_t* pszCompiled, int* pnCount, TAGREF* pRefs, int nMax);
-/* The tag references of the {Tag} groups of a text (at most nMax). 0 when a group
-   names no tag. */
+/* The tag references of the {Tag} groups of a text (at most nMax; "{Tag 5}" may
+   carry a width, "\{" is no group, "{'text'}" a literal; groups naming no tag are
+   skipped). 0 for a null text or a group that is not closed. */
 TARVO_API BOOL WINAPI UNGetVarsInString(const wchar_t* pszText, TAGREF* pRefs, int nMax, int* pnCount);
 
 /* ---- Security groups of the project. ---- */
