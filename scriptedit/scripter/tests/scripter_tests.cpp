@@ -2,9 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 #include "CColorizer.h"
 #include "CScripter.h"
+#include "golden_file.h"
+#include "fake_lookups.h"
+#include "keyword_resource.h"
 #include "text/utf16le.h"
 
 namespace {
@@ -242,6 +247,48 @@ TEST_F(ScripterTest, ColorizerAsksTheEngine) {
   scripter.SetErrorLine(3);
   colorizer.ColourLine(3, text, classes);
   EXPECT_EQ(classes[0], orv::ColourClass::kErrorLine);
+}
+
+}  // namespace
+
+namespace {
+
+// The colorizer's golden files hold with the real engine in place of its stand-in, and
+// with the keyword list from the library's resource.
+TEST_F(ScripterTest, GoldenFilesWithTheRealEngine) {
+  const char* dir = std::getenv("ORV_TEST_DATA");
+  ASSERT_NE(dir, nullptr);
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(dir) + "/../colour/tests/golden")) {
+    if (entry.path().extension() == ".golden") files.push_back(entry.path().string());
+  }
+  ASSERT_GE(files.size(), 4u);
+  std::size_t checked = 0;
+  for (const auto& path : files) {
+    const auto golden = orv::testkit::ReadGoldenFile(path);
+    orv::testkit::FakeHostNames host;
+    for (const auto& t : golden.tags) host.AddTag(t);
+    for (const auto& f : golden.functions) host.AddFunction(f);
+    for (const auto& c : golden.cases) {
+      if (scripter.language() != c.language) {
+        ASSERT_EQ(scripter.Start(c.language), orv::CColorizer::HasKeywords(c.language));
+      }
+      orv::CColorizer colorizer;
+      colorizer.SetScripter(&scripter);
+      colorizer.SetHost(&host);
+      colorizer.SetCapitalize(c.capitalise);
+      orv::ApplyLanguageKeywords(::GetModuleHandleW(nullptr), c.language, colorizer);
+      scripter.SetErrorLine(c.errorLine ? 5 : -1);
+      std::wstring text = c.text;
+      std::vector<orv::ColourClass> classes;
+      colorizer.ColourLine(5, text, classes);
+      SCOPED_TRACE(path + ":" + std::to_string(c.row));
+      EXPECT_EQ(orv::testkit::ClassLetters(classes), c.expectedClasses);
+      EXPECT_EQ(text, c.expectedText);
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 40u);
 }
 
 }  // namespace
