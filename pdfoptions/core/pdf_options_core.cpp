@@ -364,22 +364,22 @@ HResult PdfOptionsCore::GetNextForm(FormInfo* form) {
 
 // Default printer
 
-HResult PdfOptionsCore::SetDefaultPrinter() {
+HResult PdfOptionsCore::SelectAsDefaultPrinter() {
   if (!initialized()) return kNotInitialized;
   std::wstring current;
-  if (!ports_.spooler.GetDefaultPrinter(&current)) return kFail;
+  if (!ports_.spooler.ReadDefaultPrinter(&current)) return kFail;
   savedDefault_ = current;
   if (current == printer_.name) return kOk;
-  return ports_.spooler.SetDefaultPrinter(printer_.name) ? kOk : kFail;
+  return ports_.spooler.MakeDefaultPrinter(printer_.name) ? kOk : kFail;
 }
 
 HResult PdfOptionsCore::RestoreDefaultPrinter() {
   if (!initialized()) return kNotInitialized;
   if (!savedDefault_) return kNoSavedPrinter;
   std::wstring current;
-  if (!ports_.spooler.GetDefaultPrinter(&current)) return kFail;
+  if (!ports_.spooler.ReadDefaultPrinter(&current)) return kFail;
   if (current == *savedDefault_) return kOk;
-  if (!ports_.spooler.SetDefaultPrinter(*savedDefault_)) return kFail;
+  if (!ports_.spooler.MakeDefaultPrinter(*savedDefault_)) return kFail;
   savedDefault_.reset();
   return kOk;
 }

@@ -71,7 +71,7 @@ class PdfOptionsCore {
   HResult GetFirstForm(FormInfo* form, const wchar_t* profile);
   HResult GetNextForm(FormInfo* form);
 
-  HResult SetDefaultPrinter();
+  HResult SelectAsDefaultPrinter();
   HResult RestoreDefaultPrinter();
   HResult RegisterEventWindow(std::int32_t window);
   HResult UnRegisterEventWindow();

@@ -69,8 +69,8 @@ class ISpooler {
   virtual ~ISpooler() = default;
   // kOk, kPrinterUnavailable or kOutOfMemory.
   virtual HResult Query(const std::wstring& printerName, PrinterInfo* info) = 0;
-  virtual bool GetDefaultPrinter(std::wstring* name) = 0;
-  virtual bool SetDefaultPrinter(const std::wstring& name) = 0;
+  virtual bool ReadDefaultPrinter(std::wstring* name) = 0;
+  virtual bool MakeDefaultPrinter(const std::wstring& name) = 0;
 };
 
 class IMachine {

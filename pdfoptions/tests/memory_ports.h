@@ -163,11 +163,11 @@ class MemorySpooler : public ISpooler {
     *info = it->second;
     return kOk;
   }
-  bool GetDefaultPrinter(std::wstring* name) override {
+  bool ReadDefaultPrinter(std::wstring* name) override {
     *name = defaultPrinter;
     return true;
   }
-  bool SetDefaultPrinter(const std::wstring& name) override {
+  bool MakeDefaultPrinter(const std::wstring& name) override {
     if (failSetDefault || (!printers.count(name) && name != L"Office")) return false;
     defaultPrinter = name;
     return true;

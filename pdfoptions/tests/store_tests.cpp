@@ -41,7 +41,7 @@ TEST_F(CoreTest, UninitializedObjectRefusesAfterPointerChecks) {
   EXPECT_EQ(core.AddProfile(nullptr), kPointer);
   EXPECT_EQ(core.AddProfile(L"x"), kNotInitialized);
   EXPECT_EQ(core.GetFirstProfile(&text), kNotInitialized);
-  EXPECT_EQ(core.SetDefaultPrinter(), kNotInitialized);
+  EXPECT_EQ(core.SelectAsDefaultPrinter(), kNotInitialized);
   EXPECT_EQ(core.GetPDFFileName(1, &text), kNotInitialized);
   EXPECT_TRUE(mem.registry.keys.empty());
 }
@@ -319,19 +319,19 @@ TEST_F(CoreTest, PdfFileNamesComeFromThePrinterKey) {
 TEST_F(CoreTest, DefaultPrinterIsRememberedAndRestored) {
   Local();
   EXPECT_EQ(core.RestoreDefaultPrinter(), kNoSavedPrinter);
-  EXPECT_EQ(core.SetDefaultPrinter(), kOk);
+  EXPECT_EQ(core.SelectAsDefaultPrinter(), kOk);
   EXPECT_EQ(mem.spooler.defaultPrinter, kLocalPrinter);
   EXPECT_EQ(core.RestoreDefaultPrinter(), kOk);
   EXPECT_EQ(mem.spooler.defaultPrinter, L"Office");
   EXPECT_EQ(core.RestoreDefaultPrinter(), kNoSavedPrinter);
   // Twice: the second call remembers the folvaPDF printer itself.
-  EXPECT_EQ(core.SetDefaultPrinter(), kOk);
-  EXPECT_EQ(core.SetDefaultPrinter(), kOk);
+  EXPECT_EQ(core.SelectAsDefaultPrinter(), kOk);
+  EXPECT_EQ(core.SelectAsDefaultPrinter(), kOk);
   EXPECT_EQ(core.RestoreDefaultPrinter(), kOk);
   EXPECT_EQ(mem.spooler.defaultPrinter, kLocalPrinter);
   mem.spooler.failSetDefault = true;
   mem.spooler.defaultPrinter = L"Office";
-  EXPECT_EQ(core.SetDefaultPrinter(), kFail);
+  EXPECT_EQ(core.SelectAsDefaultPrinter(), kFail);
 }
 
 }  // namespace
