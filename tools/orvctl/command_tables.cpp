@@ -4,10 +4,12 @@
 namespace orvctl {
 
 extern const CommandTable kBaseCommands;
+extern const CommandTable kSoftplcCommands;
 
 const std::vector<const CommandTable*>& AllTables() {
   static const std::vector<const CommandTable*> tables = {
       &kBaseCommands,
+      &kSoftplcCommands,
   };
   return tables;
 }
