@@ -4,11 +4,13 @@
 namespace orvctl {
 
 extern const CommandTable kBaseCommands;
+extern const CommandTable kProjectCommands;
 extern const CommandTable kSoftplcCommands;
 
 const std::vector<const CommandTable*>& AllTables() {
   static const std::vector<const CommandTable*> tables = {
       &kBaseCommands,
+      &kProjectCommands,
       &kSoftplcCommands,
   };
   return tables;
