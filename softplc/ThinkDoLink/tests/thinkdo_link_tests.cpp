@@ -212,3 +212,35 @@ TEST_F(ThinkDoLinkTest, ConfigureCancelStoresNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+std::wstring FaceOf(HWND control) {
+  HFONT font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  LOGFONTW description{};
+  if (!font || !::GetObjectW(font, sizeof(description), &description)) return L"";
+  return description.lfFaceName;
+}
+
+TEST_F(ThinkDoLinkTest, EditFieldsShareTheFontOfTheMachineSettings) {
+  link->SetHost(L"machine.Font", L"FontName", L"Courier New");
+  link->SetHost(L"machine.Font", L"CharSet", L"0");
+  std::wstring directoryFace, ipFace, buttonFace;
+  HFONT directoryFont = nullptr, ipFont = nullptr;
+  orv::testing::DriveDialog(L"Configure: Think & Do", link->Exports().configure,
+      {[&](HWND d) {
+         directoryFace = FaceOf(::GetDlgItem(d, 3002));
+         ipFace = FaceOf(::GetDlgItem(d, 3004));
+         buttonFace = FaceOf(::GetDlgItem(d, 3003));
+         directoryFont = reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(d, 3002), WM_GETFONT, 0, 0));
+         ipFont = reinterpret_cast<HFONT>(::SendMessageW(::GetDlgItem(d, 3004), WM_GETFONT, 0, 0));
+         orv::testing::ClickButton(d, IDCANCEL);
+       }});
+  ::WritePrivateProfileStringW(L"machine.Font", nullptr, nullptr, link->Path(L"host_fixture.ini").c_str());
+  EXPECT_EQ(L"Courier New", directoryFace);
+  EXPECT_EQ(L"Courier New", ipFace);
+  EXPECT_EQ(directoryFont, ipFont);  // one font for all such children
+  EXPECT_NE(L"Courier New", buttonFace);
+}
+
+}  // namespace
