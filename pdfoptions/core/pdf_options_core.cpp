@@ -104,7 +104,7 @@ HResult PdfOptionsCore::RegisterEventWindow(std::int32_t window) {
 
 HResult PdfOptionsCore::UnRegisterEventWindow() {
   if (!initialized()) return kNotInitialized;
-  return Store().SetOption(current_, kEventsWindow, OptionType::Number, L"0", false);
+  return Store().SetOption(current_, kEventsWindow, OptionType::Number, L"0", true);
 }
 
 // Profiles

@@ -185,18 +185,18 @@ HResult PrinterStore::SaveProfile(const Profile& profile, const OptionPlace& pla
 }
 
 HResult PrinterStore::SetOption(const std::wstring& profile, const std::wstring& name, OptionType type,
-                                const std::wstring& value, bool checkNetwork) {
+                                const std::wstring& value, bool unrestricted) {
   OptionPlace place;
   HResult hr = Place(profile, &place);
   if (hr != kOk) return hr;
-  if (checkNetwork && printer_.network && place.isPublic && !place.allowChange) return kNetworkPublic;
+  if (!unrestricted && printer_.network && place.isPublic && !place.allowChange) return kNetworkPublic;
   std::string bytes;
   if (type == OptionType::Encoded) {
     auto encoded = EncodeText(value);
     if (!encoded) return kFail;
     bytes = *encoded;
   }
-  if (place.isPublic && !printer_.network) {
+  if (place.isPublic && (!printer_.network || unrestricted)) {
     std::wstring path;
     hr = PublicFilePath(&path);
     if (hr != kOk) return hr;

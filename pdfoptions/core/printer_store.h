@@ -61,9 +61,11 @@ class PrinterStore {
 
   HResult Place(const std::wstring& profile, OptionPlace* place);
   // Single option calls; `value` of a number is its decimal text, of encoded text
-  // the plain text. `fileBuffer` 0 reads a text from the file whole.
+  // the plain text. `fileBuffer` 0 reads a text from the file whole. An
+  // `unrestricted` set skips the network-printer rule and writes a public profile's
+  // value into the public profile file.
   HResult SetOption(const std::wstring& profile, const std::wstring& name, OptionType type, const std::wstring& value,
-                    bool checkNetwork = true);
+                    bool unrestricted = false);
   HResult GetOption(const std::wstring& profile, const std::wstring& name, OptionType type,
                     std::optional<std::wstring>* value, std::size_t fileBuffer = kTextBuffer);
 

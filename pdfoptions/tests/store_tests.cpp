@@ -301,7 +301,9 @@ TEST_F(NetworkTest, ChangeNotAllowedIsRefused) {
   EXPECT_FALSE(mem.registry.KeyExists(kNetworkProfiles + L"\\Shared"));
   // Unregistering the event window applies no such restriction.
   ASSERT_EQ(core.SetActiveProfile(L"Shared"), kOk);
+  EXPECT_EQ(core.RegisterEventWindow(99), kNetworkPublic);
   EXPECT_EQ(core.UnRegisterEventWindow(), kOk);
+  EXPECT_EQ(FileText(kNetworkFile, L"Shared", L"EventsWindow"), std::wstring(L"0"));
 }
 
 TEST_F(CoreTest, PdfFileNamesComeFromThePrinterKey) {

@@ -135,6 +135,14 @@ TEST_F(ComClientTest, ProgIdCreatesTheObjectAndTheFactoryRefusesOthers) {
   ASSERT_EQ(getClass(CLSID_FolvaPdfOptions, IID_IClassFactory, factory.put_void()), S_OK);
   ComPtr<IUnknown> outer, inner;
   EXPECT_EQ(factory->CreateInstance(obj_.get(), IID_IUnknown, inner.put_void()), CLASS_E_NOAGGREGATION);
+  auto canUnload =
+      reinterpret_cast<HRESULT(__stdcall*)()>(reinterpret_cast<void*>(::GetProcAddress(dll.get(), "DllCanUnloadNow")));
+  ASSERT_NE(canUnload, nullptr);
+  EXPECT_EQ(canUnload(), S_FALSE);  // the object and the factory are alive
+  obj_.reset();
+  dispatch.reset();
+  factory.reset();
+  EXPECT_EQ(canUnload(), S_OK);
 }
 
 TEST_F(ComClientTest, InitializeBindsOnlyToFolvaPrinters) {
