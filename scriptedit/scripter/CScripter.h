@@ -44,6 +44,9 @@ class CScripter final : public IActiveScriptSite,
 
   void SetErrorLine(int line) { errorLine_ = line; }
 
+  // References the engine holds on this site; 0 once stopped.
+  ULONG SiteReferences() const { return references_; }
+
   // IScriptNameLookup: the engine library's names, in any case, answered in its spelling.
   bool IsBuiltinName(std::wstring& word) override;
   int ErrorLine() const override { return errorLine_; }

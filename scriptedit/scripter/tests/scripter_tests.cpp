@@ -157,6 +157,17 @@ TEST_F(ScripterTest, MembersOfObjectExpressionsEvaluatedByTheEngine) {
   EXPECT_FALSE(scripter.ObjectMembers(L"Dict.(((", functions, variables));
 }
 
+TEST_F(ScripterTest, StoppingReleasesTheEnginesHoldOnTheSite) {
+  EXPECT_GT(scripter.SiteReferences(), 0u);
+  scripter.Stop();
+  EXPECT_EQ(scripter.SiteReferences(), 0u);
+  EXPECT_FALSE(scripter.IsReady());
+  ASSERT_TRUE(scripter.Start(L"VBScript"));
+  ASSERT_TRUE(scripter.Start(L"VBScript"));  // a restart closes the previous engine first
+  scripter.Stop();
+  EXPECT_EQ(scripter.SiteReferences(), 0u);
+}
+
 TEST_F(ScripterTest, OtherLanguagesStartNothing) {
   ComPtr<IUnknown> dict = CreateByProgId(L"Scripting.Dictionary");
   ASSERT_TRUE(scripter.AddObject(L"Dict", dict.get()));
