@@ -220,6 +220,7 @@ class CFolvaPdfOptions final : public IFolvaPdfOptions {
                                                   float sizeValue, float sizePoints, LONG detColor, ULONG color,
                                                   LONG dispBold, LONG dispItalic, ULONG dispColor,
                                                   unsigned short* definition, LPWSTR profile) override {
+    if (!font) return E_POINTER;
     return core_.AddBookmarkDefinition(heading,
                                        Definition(enabled, detFont, font, detStyle, bold, italic, detSize, sizeValue,
                                                   sizePoints, detColor, color, dispBold, dispItalic, dispColor),
@@ -230,6 +231,7 @@ class CFolvaPdfOptions final : public IFolvaPdfOptions {
                                                      LONG bold, LONG italic, LONG detSize, float sizeValue,
                                                      float sizePoints, LONG detColor, ULONG color, LONG dispBold,
                                                      LONG dispItalic, ULONG dispColor, LPWSTR profile) override {
+    if (!font) return E_POINTER;
     return core_.ModifyBookmarkDefinition(heading, definition,
                                           Definition(enabled, detFont, font, detStyle, bold, italic, detSize,
                                                      sizeValue, sizePoints, detColor, color, dispBold, dispItalic,

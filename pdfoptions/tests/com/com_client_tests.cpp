@@ -61,6 +61,19 @@ TEST_F(ComClientTest, Regsvr32WritesExactlyTheListedKeys) {
   ::StringFromGUID2(CLSID_FolvaPdfOptions, clsid, 40);
   ::StringFromGUID2(LIBID_folvapiLibDemo, libid, 40);
   const std::wstring cls = std::wstring(L"CLSID\\") + clsid;
+  // The class key is replaced whole: nothing stale survives a registration.
+  {
+    orv::win::UniqueRegKey stray;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CLASSES_ROOT, (cls + L"\\Stale").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                                stray.put(), nullptr),
+              ERROR_SUCCESS);
+  }
+  ASSERT_EQ(RegisterServerWithRegsvr32(), 0u);
+  {
+    orv::win::UniqueRegKey stray;
+    EXPECT_NE(::RegOpenKeyExW(HKEY_CLASSES_ROOT, (cls + L"\\Stale").c_str(), 0, KEY_READ, stray.put()),
+              ERROR_SUCCESS);
+  }
   struct Expect {
     std::wstring key;
     const wchar_t* name;
@@ -299,6 +312,9 @@ TEST_F(ComClientTest, BookmarkDefinitionsInTheRegistry) {
   EXPECT_EQ(obj_->AddBookmarkDefinition(3, 1, 1, W(L"Arial"), 1, 1, 0, 1, 12, 1, 0, 0, 1, 0, 0, &number, nullptr),
             Code(0xD5DA0017));
   EXPECT_EQ(number, 0xFFFF);
+  EXPECT_EQ(obj_->AddBookmarkDefinition(1, 1, 1, nullptr, 1, 1, 0, 1, 12, 1, 0, 0, 1, 0, 0, &number, nullptr), E_POINTER);
+  EXPECT_EQ(obj_->AddBookmarkDefinition(1, 1, 1, W(L"Arial"), 1, 1, 0, 1, 12, 1, 0, 0, 1, 0, 0, nullptr, nullptr),
+            E_POINTER);
   ASSERT_EQ(obj_->AddBookmarkDefinition(1, 1, 1, W(L"Arial"), 1, 1, 0, 1, 10.5f, 1, 0, 0, 1, 0, 0, &number, nullptr),
             S_OK);
   EXPECT_EQ(number, 1);
