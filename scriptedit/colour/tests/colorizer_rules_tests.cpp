@@ -88,8 +88,8 @@ TEST(TagExpression, Extents) {
   // The host sees the call head as written, from the "$" to the "(".
   FakeHostNames probe;
   orv::ScanTagExpression(L"x = $ Max (1)", 4, probe);
-  ASSERT_EQ(probe.functionQueries().size(), 1u);
-  EXPECT_EQ(orv::ToUtf8(probe.functionQueries()[0]), "$ Max (");
+  ASSERT_EQ(probe.functionQueryCount(), 1);
+  EXPECT_EQ(orv::ToUtf8(probe.lastFunctionQuery()), "$ Max (");
 }
 
 TEST(Keywords, ResourceTextInOrder) {

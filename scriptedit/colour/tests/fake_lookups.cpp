@@ -29,7 +29,8 @@ void FakeHostNames::AddFunction(const std::wstring& name) { functions_.insert(Up
 bool FakeHostNames::IsTagName(const std::wstring& name) { return tags_.count(Upper(name)) != 0; }
 
 bool FakeHostNames::IsHostFunctionName(const std::wstring& text) {
-  functionQueries_.push_back(text);
+  ++functionQueryCount_;
+  lastFunctionQuery_ = text;
   std::wstring name;
   for (wchar_t c : text) {
     if (c == L'$' || script_chars::IsSpace(c)) continue;

@@ -32,12 +32,14 @@ class FakeHostNames final : public IHostNameLookup {
   void AddFunction(const std::wstring& name);
   bool IsTagName(const std::wstring& name) override;
   bool IsHostFunctionName(const std::wstring& text) override;
-  const std::vector<std::wstring>& functionQueries() const { return functionQueries_; }
+  int functionQueryCount() const { return functionQueryCount_; }
+  const std::wstring& lastFunctionQuery() const { return lastFunctionQuery_; }
 
  private:
   std::set<std::wstring> tags_;
   std::set<std::wstring> functions_;
-  std::vector<std::wstring> functionQueries_;
+  int functionQueryCount_ = 0;
+  std::wstring lastFunctionQuery_;
 };
 
 }  // namespace orv::testkit
