@@ -4,12 +4,14 @@
 namespace orvctl {
 
 extern const CommandTable kBaseCommands;
+extern const CommandTable kPdfCommands;
 extern const CommandTable kProjectCommands;
 extern const CommandTable kSoftplcCommands;
 
 const std::vector<const CommandTable*>& AllTables() {
   static const std::vector<const CommandTable*> tables = {
       &kBaseCommands,
+      &kPdfCommands,
       &kProjectCommands,
       &kSoftplcCommands,
   };
