@@ -64,26 +64,30 @@ void CScripter::Stop() {
   ready_ = false;
 }
 
-void CScripter::BuildNameIndex() {
-  // The names a script can use: the library's types, functions and constants. Parameter
-  // names (prompt, count, title, ...) are left out, as users name their own variables so.
-  std::vector<std::wstring> members;
-  std::vector<std::wstring> parameters;
-  CollectLibraryNames(typeLibrary_.get(), members, parameters);
-  for (const auto& name : members) builtinNames_.emplace(UpperCase(name), name);
-}
-
-bool CScripter::IsBuiltinName(std::wstring& word) {
-  if (!ready_ || word.empty()) return false;
-  if (builtinNames_.empty()) BuildNameIndex();
+std::wstring CScripter::BuiltinSpelling(const std::wstring& word) const {
+  if (!ready_ || word.empty()) return {};
+  if (builtinNames_.empty()) {
+    // The names a script can use: the library's types, functions and constants. Parameter
+    // names (prompt, count, title, ...) are left out, as users name their own variables so.
+    std::vector<std::wstring> members;
+    std::vector<std::wstring> parameters;
+    CollectLibraryNames(typeLibrary_.get(), members, parameters);
+    for (const auto& name : members) builtinNames_.emplace(UpperCase(name), name);
+  }
   const auto found = builtinNames_.find(UpperCase(word));
-  if (found == builtinNames_.end()) return false;
+  if (found == builtinNames_.end()) return {};
   // The library confirms the name in its own spelling (its lookup is case-sensitive in
   // some implementations, so it is asked with that spelling).
   std::wstring spelling = found->second;
   BOOL isName = FALSE;
-  if (FAILED(typeLibrary_->IsName(spelling.data(), 0, &isName)) || !isName) return false;
-  word = found->second;
+  if (FAILED(typeLibrary_->IsName(spelling.data(), 0, &isName)) || !isName) return {};
+  return found->second;
+}
+
+bool CScripter::IsBuiltinName(std::wstring& word) {
+  std::wstring spelling = BuiltinSpelling(word);
+  if (spelling.empty()) return false;
+  word = std::move(spelling);
   return true;
 }
 
@@ -154,15 +158,13 @@ bool CScripter::MemberParameters(const std::wstring& objectExpression, const std
   return true;
 }
 
-bool CScripter::CanAdd(const std::wstring& name) {
+bool CScripter::CanAdd(const std::wstring& name) const {
   if (!ready_ || name.empty()) return false;
   if (FindObject(name) != nullptr) return false;
   if (std::any_of(variables_.begin(), variables_.end(), [&](const std::wstring& v) { return EqualNoCase(v, name); })) {
     return false;
   }
-  std::wstring word = name;
-  if (IsBuiltinName(word)) return false;
-  return GlobalFunctionIndex(name) < 0;
+  return BuiltinSpelling(name).empty() && GlobalFunctionIndex(name) < 0;
 }
 
 bool CScripter::AddObject(const std::wstring& name, IUnknown* object) {

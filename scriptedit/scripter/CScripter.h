@@ -67,7 +67,7 @@ class CScripter final : public IActiveScriptSite,
 
   // A name can be added when the engine is ready and the name is no named object, no
   // registered variable, no built-in name and no global function (any case).
-  bool CanAdd(const std::wstring& name);
+  bool CanAdd(const std::wstring& name) const;
   // `object` stays the client's: it is not reference-counted here.
   bool AddObject(const std::wstring& name, IUnknown* object);
   bool RemoveObject(const std::wstring& name);
@@ -106,7 +106,8 @@ class CScripter final : public IActiveScriptSite,
     bool operator()(const std::wstring& a, const std::wstring& b) const;
   };
 
-  void BuildNameIndex();
+  // The library's spelling of a built-in name, empty when `word` is none.
+  std::wstring BuiltinSpelling(const std::wstring& word) const;
   IUnknown* FindObject(const std::wstring& name) const;
   // Evaluates an expression whose first part is a named object; its dispatch interface.
   win::ComPtr<IDispatch> EvaluateObject(const std::wstring& expression);
@@ -124,7 +125,7 @@ class CScripter final : public IActiveScriptSite,
   std::vector<std::wstring> variables_;
   HWND ownerWindow_ = nullptr;
   // Upper-case name -> the library's spelling; built on first use after a start.
-  std::unordered_map<std::wstring, std::wstring> builtinNames_;
+  mutable std::unordered_map<std::wstring, std::wstring> builtinNames_;
 };
 #pragma GCC diagnostic pop
 
