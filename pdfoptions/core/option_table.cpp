@@ -76,14 +76,12 @@ std::vector<OptionSpec> MakeProfileOptions() {
       // profile
       Num(L"OverridePaper"), Num(kAllowChange), Num(L"SilentPrint"),
   };
-  for (const wchar_t* part : {L"Year", L"Month", L"Day", L"Hour", L"Minute", L"Second"}) {
-    for (const wchar_t* kind : {L"Document Creation ", L"Document Modify "}) {
-      static std::vector<std::wstring> names;  // the table keeps pointers to these
-      names.reserve(12);
-      names.push_back(std::wstring(kind) + part);
-      o.push_back(Num(names.back().c_str(), L"0", S16));
-    }
-  }
+  static const wchar_t* const kDateParts[] = {
+      L"Document Creation Year",  L"Document Creation Month",  L"Document Creation Day",
+      L"Document Creation Hour",  L"Document Creation Minute", L"Document Creation Second",
+      L"Document Modify Year",    L"Document Modify Month",    L"Document Modify Day",
+      L"Document Modify Hour",    L"Document Modify Minute",   L"Document Modify Second"};
+  for (const wchar_t* name : kDateParts) o.push_back(Num(name, L"0", S16));
   return o;
 }
 

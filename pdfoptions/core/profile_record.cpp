@@ -101,7 +101,10 @@ HResult ReadProfileKey(IRegistry& registry, const std::wstring& profileKey, Prof
       done[slot.key] = added = true;
       RegValue v = registry.Read(JoinKey(profileKey, slot.subKey), slot.valueName);
       if (v.kind == RegKind::Missing) {
-        if (!slot.subKey.empty()) profile.values[slot.key] = slot.spec->type == OptionType::Number ? L"0" : L"";
+        // A new array item starts at 0 or empty; one read from elsewhere keeps its value.
+        if (!slot.subKey.empty() && !profile.values.count(slot.key)) {
+          profile.values[slot.key] = slot.spec->type == OptionType::Number ? L"0" : L"";
+        }
         continue;
       }
       bool wantBinary = slot.spec->type == OptionType::Encoded;

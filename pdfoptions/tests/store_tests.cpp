@@ -294,6 +294,29 @@ TEST_F(NetworkTest, ChangeAllowedLandsInTheUsersRegistry) {
   EXPECT_EQ(text, L"mine.pdf");
 }
 
+TEST_F(NetworkTest, UserChangesOverlayTheSharedBookmarks) {
+  WithSharedProfile(1);
+  mem.file.Write(kNetworkFile, L"Shared", L"Bookmark Items Number", L"1");
+  mem.file.Write(kNetworkFile, L"Shared", L"Heading1_Bookmarks Number of Sub-Levels", L"1");
+  mem.file.Write(kNetworkFile, L"Shared", L"Heading1_Definition1_Bookmarks Detection Font", L"Times");
+  ASSERT_EQ(core.SetOptionString(L"Save File", L"mine.pdf", L"Shared"), kOk);
+  ASSERT_EQ(core.AddProfile(L"Private"), kOk);  // list save: only the differences stay
+  EXPECT_FALSE(mem.registry.KeyExists(kNetworkProfiles + L"\\Shared\\Bookmarks"));
+  BookmarkDefinition d;
+  ASSERT_EQ(core.GetBookmarkDefinition(1, 1, &d, L"Shared"), kOk);
+  EXPECT_EQ(d.font, L"Times");
+  std::uint16_t number = 0;
+  ASSERT_EQ(core.AddBookmarkDefinition(1, d, &number, L"Shared"), kOk);
+  EXPECT_EQ(number, 2);
+  EXPECT_EQ(RegText(kNetworkProfiles + L"\\Shared", L"PublicProfile"), L"1");
+  std::uint16_t count = 0;
+  ASSERT_EQ(core.GetBookmarkDefinitionCount(1, &count, L"Shared"), kOk);
+  EXPECT_EQ(count, 2);
+  std::wstring text;
+  ASSERT_EQ(core.GetOptionString(L"Save File", &text, L"Shared"), kOk);
+  EXPECT_EQ(text, L"mine.pdf");
+}
+
 TEST_F(NetworkTest, ChangeNotAllowedIsRefused) {
   WithSharedProfile(0);
   EXPECT_EQ(core.SetOptionString(L"Save File", L"mine.pdf", L"Shared"), kNetworkPublic);
