@@ -1,6 +1,7 @@
 // Projects on disk and their tags: project new|open|show, tags list|add|import.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -242,12 +243,19 @@ int TagsList(const Args& args) {
     line += L"\t" + tarvo::FlagsText(flags);
     Out(line);
   }
-  for (int c = 1; DBClassGetMemberCount(c) > 0; ++c) {
-    std::wstring line = L"class";
+  std::vector<std::wstring> classes;  // in order of first use
+  for (int n = 1; n <= count; ++n) {
+    wchar_t cls[256];
+    if (DBGetTagType(n, cls, 256) >= TARVO_TYPE_CLASS && std::find(classes.begin(), classes.end(), cls) == classes.end())
+      classes.push_back(cls);
+  }
+  for (const std::wstring& name : classes) {
+    const int c = DBClassFindName(name.c_str());
+    std::wstring line = L"class " + name + L":";
     for (int m = 1; m <= DBClassGetMemberCount(c); ++m) {
       wchar_t member[256];
       DBClassGetMemberName(c, m, member, 256);
-      line += (m == 1 ? L"\t" : L", ") + std::wstring(member) + L" " + TypeText(DBClassGetMemberType(c, m), L"");
+      line += (m == 1 ? L" " : L", ") + std::wstring(member) + L" " + TypeText(DBClassGetMemberType(c, m), L"");
     }
     Out(line);
   }
