@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include <initguid.h>
 #include "folvapi.h"
 #include "process/run_process.h"
@@ -175,6 +178,48 @@ TEST_F(ComClientTest, InitializeBindsOnlyToFolvaPrinters) {
   TaskText active;
   ASSERT_EQ(obj_->GetActiveProfile(&active.p), S_OK);
   EXPECT_EQ(active.str(), L"Default Profile");
+}
+
+TEST_F(ComClientTest, TwinsReturnWhatTheirPlainMethodReturns) {
+  // Calls that fail the same way each time, so plain and twin meet the same store.
+  UniqueBstr ghost(::SysAllocString(L"Ghost")), existing(::SysAllocString(L"Default Profile"));
+  struct Pair {
+    const char* what;
+    std::function<HRESULT()> plain, twin;
+  };
+  auto pairs = [&] {
+    return std::vector<Pair>{
+        {"AddProfile", [&] { return obj_->AddProfile(W(L"Default Profile")); },
+         [&] { return obj_->AddProfile2(existing.get()); }},
+        {"DeleteProfile", [&] { return obj_->DeleteProfile(W(L"Ghost")); },
+         [&] { return obj_->DeleteProfile2(ghost.get()); }},
+        {"SetActiveProfile", [&] { return obj_->SetActiveProfile(W(L"Ghost")); },
+         [&] { return obj_->SetActiveProfile2(ghost.get()); }},
+        {"GetNextProfile",
+         [&] {
+           TaskText t;
+           return obj_->GetNextProfile(&t.p);
+         },
+         [&] {
+           BSTR b = nullptr;
+           HRESULT hr = obj_->GetNextProfile2(&b);
+           ::SysFreeString(b);
+           return hr;
+         }},
+        {"RemovePredefinedForm", [&] { return obj_->RemovePredefinedForm(W(L"A4"), nullptr); },
+         [&] { return obj_->RemovePredefinedForm2(UniqueBstr(::SysAllocString(L"A4")).get(), nullptr); }},
+        {"RestoreDefaultPrinter", [&] { return obj_->RestoreDefaultPrinter(); },
+         [&] { return obj_->RestoreDefaultPrinter(); }},
+    };
+  };
+  for (const Pair& p : pairs()) {  // unbound object: every method answers "not initialised"
+    EXPECT_EQ(p.plain(), Code(0xD5DA0001)) << p.what;
+    EXPECT_EQ(p.twin(), Code(0xD5DA0001)) << p.what;
+  }
+  Init();
+  for (const Pair& p : pairs()) EXPECT_EQ(p.plain(), p.twin()) << p.what;
+  EXPECT_EQ(obj_->GetNextProfile2(nullptr), E_POINTER);
+  EXPECT_EQ(obj_->GetOptionString2(ghost.get(), nullptr, nullptr), E_POINTER);
 }
 
 TEST_F(ComClientTest, OptionsThroughTheVtableAndTheirBstrTwins) {
