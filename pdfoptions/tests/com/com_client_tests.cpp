@@ -15,6 +15,7 @@
 #include "process/run_process.h"
 #include "test_printers.h"
 #include "win/unique_resource.h"
+#include "win_store_ports.h"
 
 namespace orv::pdf::testing {
 namespace {
@@ -574,6 +575,40 @@ TEST_F(ComClientTest, VBScriptClientConfiguresThePrinter) {
             S_OK);
   EXPECT_EQ(description.str(), L"made by script");
   EXPECT_FLOAT_EQ(height, 150.0f);
+}
+
+}  // namespace
+}  // namespace orv::pdf::testing
+
+namespace orv::pdf::testing {
+namespace {
+
+std::wstring Orvctl(const std::wstring& args) {
+  return L"\"" + orv::testing::ProgramFolder() + L"orvctl.exe\" " + args;
+}
+
+TEST_F(ComClientTest, OrvctlSetsUpAPrinterTheObjectAccepts) {
+  const std::wstring printer = L"folvaPDF Tool Test";
+  win::WinMachine machine;
+  const std::wstring file = machine.PrinterDriverFolder() + L"\\3\\folva_" + machine.ComputerName() + L"_D4.fvp";
+  ForgetPrinterStore(printer, file);
+  EXPECT_EQ(orv::testing::RunProcess(Orvctl(L"pdf printer-add")).exitCode, 2u);
+  orv::testing::ProcessResult add =
+      orv::testing::RunProcess(Orvctl(L"pdf printer-add \"" + printer + L"\" --port FPD3:"));
+  ASSERT_EQ(add.exitCode, 0u) << add.err;
+  ASSERT_EQ(obj_->Initialize(W(printer.c_str()), nullptr, nullptr), S_OK);
+  orv::testing::ProcessResult get =
+      orv::testing::RunProcess(Orvctl(L"pdf option-get \"" + printer + L"\" \"Save File\""));
+  EXPECT_EQ(get.exitCode, 0u);
+  EXPECT_EQ(get.out.substr(0, get.out.find_first_of("\r\n")), "[N]");
+  orv::testing::ProcessResult profiles = orv::testing::RunProcess(Orvctl(L"pdf profiles \"" + printer + L"\""));
+  EXPECT_NE(profiles.out.find("* Default Profile"), std::string::npos) << profiles.out;
+  orv::testing::ProcessResult plain = orv::testing::RunProcess(Orvctl(L"pdf profiles \"" + kPlainPrinter + L"\""));
+  EXPECT_EQ(plain.exitCode, 1u);
+  EXPECT_NE(plain.err.find("0xD5DA0019"), std::string::npos) << plain.err;
+  ASSERT_EQ(orv::testing::RunProcess(Orvctl(L"pdf printer-remove \"" + printer + L"\"")).exitCode, 0u);
+  EXPECT_EQ(obj_->Initialize(W(printer.c_str()), nullptr, nullptr), Code(0xD5DA0018));
+  ForgetPrinterStore(printer, file);
 }
 
 }  // namespace
