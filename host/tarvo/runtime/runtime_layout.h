@@ -7,7 +7,7 @@
 namespace orv::runtime {
 
 constexpr std::uint32_t kRegionMagic = 0x5256524Fu;  // "ORVR"
-constexpr std::uint32_t kLayoutVersion = 1;
+constexpr std::uint32_t kLayoutVersion = 2;
 
 constexpr int kKeyChars = 64;            // module keys and task names, terminator included
 constexpr int kMaxModules = 64;
@@ -102,6 +102,7 @@ struct RegionHeader {
   std::uint64_t lostEvents;   // change events dropped: full queue
   std::uint32_t subscriptionsEnd;  // no subscription at or after this position
   std::uint32_t pad;
+  std::uint64_t lockWord;  // owner of the tables' lock: process id << 32 | thread id; 0 when free
 };
 
 struct Region {

@@ -10,8 +10,9 @@ namespace orv::runtime {
 RuntimeTables::RuntimeTables(Region& region, LivenessCheck alive) : region_(region), alive_(std::move(alive)) {}
 
 void RuntimeTables::Prepare(Region& region) {
-  if (region.header.magic == kRegionMagic && region.header.layoutVersion == kLayoutVersion) return;
-  std::memset(&region, 0, sizeof region);
+  if (IsPrepared(region)) return;
+  // A new mapping is all zero already; clearing it would touch every page.
+  if (region.header.magic != 0 || region.header.layoutVersion != 0) std::memset(&region, 0, sizeof region);
   region.header.magic = kRegionMagic;
   region.header.layoutVersion = kLayoutVersion;
 }

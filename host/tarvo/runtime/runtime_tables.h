@@ -20,6 +20,9 @@ class RuntimeTables {
 
   // Makes a fresh region usable (zero-filled memory or a region of another layout).
   static void Prepare(Region& region);
+  static bool IsPrepared(const Region& region) {
+    return region.header.magic == kRegionMagic && region.header.layoutVersion == kLayoutVersion;
+  }
 
   // ---- running modules ----
   bool RegisterModule(const std::wstring& key, std::uint64_t window, std::uint32_t threadId,
