@@ -7,6 +7,7 @@ extern const CommandTable kBaseCommands;
 extern const CommandTable kPdfCommands;
 extern const CommandTable kProjectCommands;
 extern const CommandTable kSoftplcCommands;
+extern const CommandTable kRuntimeCommands;
 
 const std::vector<const CommandTable*>& AllTables() {
   static const std::vector<const CommandTable*> tables = {
@@ -14,6 +15,7 @@ const std::vector<const CommandTable*>& AllTables() {
       &kPdfCommands,
       &kProjectCommands,
       &kSoftplcCommands,
+      &kRuntimeCommands,
   };
   return tables;
 }
