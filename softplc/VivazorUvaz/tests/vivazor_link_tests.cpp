@@ -84,6 +84,30 @@ TEST(VivazorLink, EmptyDirectoryDoesNotOpenAndMissingFilesAreSkipped) {
   link.Exports().closeDLL();
 }
 
+TEST(VivazorLink, BadExchangeFilesAreReadWithinTheirLines) {
+  LinkHarness link(kProducts[0].dll);
+  Prepare(link);
+  std::string junk;
+  for (int i = 0; i < 3000; ++i) junk += static_cast<char>((i * 7919) % 256);
+  std::string cases[] = {
+      junk,                                                           // bytes that are not text
+      std::string("#A01234567890") + std::string(3000, '%') + "\r\n",  // runs of separators
+      "#A01234567890Name%" + std::string(2000, 'x') + "\n#B\n#\n\n",  // over-long, missing fields
+      std::string("\xFF\xFE#\0A\0", 6) + std::string(5000, '\0'),        // UTF-16 of NULs, odd end
+  };
+  for (const std::string& bytes : cases) {
+    orv::testing::WriteFileBytes(link.Path(L"app\\appli.dlo"), bytes);
+    ASSERT_EQ(1, link.Exports().openDLL());
+    std::vector<WalkedTag> tags = link.Next();
+    link.Exports().closeDLL();
+    EXPECT_LT(tags.size(), 5000u);
+    for (const WalkedTag& tag : tags) {
+      EXPECT_LE(tag.name.size() + tag.description.size(), 1022u);
+      EXPECT_TRUE(tag.skip == 0 || tag.skip == 1);
+    }
+  }
+}
+
 TEST(VivazorLink, DriverFilesOfBothProducts) {
   for (const Product& product : kProducts) {
     LinkHarness link(product.dll);
