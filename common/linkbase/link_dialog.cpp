@@ -11,7 +11,9 @@ namespace orv::softplc {
 ui::CVELDialog::FontSettings HostFontSettings() {
   ui::CVELDialog::FontSettings settings;
   settings.faceName = [](const std::wstring& current) {
-    return HostTarvoGetStrLocal(L"Font", L"FontName", current.substr(0, 32).c_str(), 32);
+    std::wstring face = HostTarvoGetStrLocal(L"Font", L"FontName", current.substr(0, 32).c_str(), 32);
+    // Without the host call (or with an empty setting) the children keep their face.
+    return face.empty() ? current : face;
   };
   settings.charSet = [](int current) { return HostTarvoGetIntLocal(L"Font", L"CharSet", current); };
   return settings;
