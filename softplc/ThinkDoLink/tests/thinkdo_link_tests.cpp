@@ -116,6 +116,20 @@ TEST_F(ThinkDoLinkTest, WithoutAMapNothingOpensAndNoWorksheetIsWritten) {
   EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+TEST_F(ThinkDoLinkTest, AMapThatCannotBeOpenedIsReported) {
+  // A folder whose name matches the map pattern: found, but not readable as a file.
+  ASSERT_TRUE(::CreateDirectoryW(link->Path(L"app\\Broken.map").c_str(), nullptr));
+  orv::testing::MessageBoxCapture boxes;
+  EXPECT_EQ(0, link->Exports().openDLL());
+  link->Exports().generateDriverWorksheet(0, 1);
+  ::RemoveDirectoryW(link->Path(L"app\\Broken.map").c_str());
+  ASSERT_EQ(2u, boxes.Boxes().size());
+  EXPECT_EQ(L"Error opening tagname file: " + link->Path(L"app\\Broken.map"), boxes.Boxes()[0].text);
+  EXPECT_EQ(L"Think & Do", boxes.Boxes()[0].caption);
+  EXPECT_TRUE(Config(L"MURV001.DRV").empty());
+  EXPECT_EQ(0, link->Exports().getTagNameHead() && !link->Next().empty());
+}
+
 TEST_F(ThinkDoLinkTest, DriverFilesMatchByteForByteAndSkipProjectTags) {
   WriteSampleMap();
   link->SetHost(L"tags", L"Output2", L"1");
