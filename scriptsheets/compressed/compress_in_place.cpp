@@ -72,7 +72,7 @@ bool CompressFileInPlace(FileSystem& fs, const std::wstring& sourcePath, const s
   source.reset();
   // One step from the complete compressed file to the source's name: at no time is
   // there neither the old nor the new content under that name.
-  if (!fs.ReplaceFile(temporary.path(), sourcePath, error)) return Failed(out, error);
+  if (!fs.MoveReplacing(temporary.path(), sourcePath, error)) return Failed(out, error);
   temporary.Keep();
   return true;
 }

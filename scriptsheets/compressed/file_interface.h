@@ -67,7 +67,7 @@ class FileSystem {
   virtual std::unique_ptr<ByteFile> Open(const std::wstring& path, FileAccess access, FileException& error) = 0;
   virtual bool Remove(const std::wstring& path, FileException& error) = 0;
   // Renames `from` to `to`, replacing `to` in one step when it exists.
-  virtual bool ReplaceFile(const std::wstring& from, const std::wstring& to, FileException& error) = 0;
+  virtual bool MoveReplacing(const std::wstring& from, const std::wstring& to, FileException& error) = 0;
   // Creates a new empty file with a unique name starting with `prefix` in `folder` and
   // returns its path (empty on failure).
   virtual std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring& prefix,

@@ -85,7 +85,7 @@ bool MemoryFileSystem::Remove(const std::wstring& path, FileException& error) {
   return true;
 }
 
-bool MemoryFileSystem::ReplaceFile(const std::wstring& from, const std::wstring& to, FileException& error) {
+bool MemoryFileSystem::MoveReplacing(const std::wstring& from, const std::wstring& to, FileException& error) {
   auto found = files_.find(from);
   if (failReplace_ || found == files_.end()) {
     error.Set(failReplace_ ? FileErrorCause::accessDenied : FileErrorCause::fileNotFound, 0, from);

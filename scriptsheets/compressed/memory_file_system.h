@@ -18,7 +18,7 @@ class MemoryFileSystem : public FileSystem {
 
   std::unique_ptr<ByteFile> Open(const std::wstring& path, FileAccess access, FileException& error) override;
   bool Remove(const std::wstring& path, FileException& error) override;
-  bool ReplaceFile(const std::wstring& from, const std::wstring& to, FileException& error) override;
+  bool MoveReplacing(const std::wstring& from, const std::wstring& to, FileException& error) override;
   std::wstring CreateTemporaryFile(const std::wstring& folder, const std::wstring& prefix,
                                    FileException& error) override;
 

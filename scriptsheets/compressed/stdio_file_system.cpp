@@ -159,7 +159,7 @@ bool StdioFileSystem::Remove(const std::wstring& path, FileException& error) {
   return true;
 }
 
-bool StdioFileSystem::ReplaceFile(const std::wstring& from, const std::wstring& to, FileException& error) {
+bool StdioFileSystem::MoveReplacing(const std::wstring& from, const std::wstring& to, FileException& error) {
 #ifdef _WIN32
   RemoveFile(to);  // the C library's rename does not replace here
 #endif

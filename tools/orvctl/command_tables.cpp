@@ -7,6 +7,7 @@ extern const CommandTable kBaseCommands;
 extern const CommandTable kPdfCommands;
 extern const CommandTable kProjectCommands;
 extern const CommandTable kSoftplcCommands;
+extern const CommandTable kCompressCommands;
 extern const CommandTable kRuntimeCommands;
 
 const std::vector<const CommandTable*>& AllTables() {
@@ -15,6 +16,7 @@ const std::vector<const CommandTable*>& AllTables() {
       &kPdfCommands,
       &kProjectCommands,
       &kSoftplcCommands,
+      &kCompressCommands,
       &kRuntimeCommands,
   };
   return tables;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "CCompressedFile.h"
 #include "memory_file_system.h"
 

@@ -67,11 +67,13 @@ TEST_P(CompressInPlaceFailure, LeavesTheSourceUntouchedAndNoTemporaryFile) {
   EXPECT_FALSE(CompressFileInPlace(fs, kSource, kWebFolder, &error));
   EXPECT_EQ(c.cause, error.cause);
   EXPECT_EQ(sourceExisted ? std::vector<std::wstring>{kSource} : std::vector<std::wstring>{}, fs.ListFiles());
-  if (sourceExisted) EXPECT_EQ(content, fs.GetFile(kSource));
+  if (sourceExisted) {
+    EXPECT_EQ(content, fs.GetFile(kSource));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, CompressInPlaceFailure, ::testing::ValuesIn(kFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(CompressInPlace, FailedHeaderRewriteKeepsTheSource) {
   MemoryFileSystem fs;

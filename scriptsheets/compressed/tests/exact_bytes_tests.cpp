@@ -62,7 +62,7 @@ TEST_P(ExactBytes, WriterProducesTheBytesAndReaderRestoresTheInput) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SmallInputs, ExactBytes, ::testing::ValuesIn(kExactCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(ExactBytesEdge, EmptyLzwFileIsEighteenBytes) {
   StdioFileSystem fs;

@@ -88,11 +88,11 @@ INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip,
                                            RoundTripCase{0, 1, 1}, RoundTripCase{1, 7, 1}, RoundTripCase{2, 1, 1}, RoundTripCase{-1, 3, 1},
                                            RoundTripCase{2, 33333, 32000}, RoundTripCase{1, 32000, 31999},
                                            RoundTripCase{0, 4096, 65536}),
-                         [](const auto& info) {
-                           return FormatName(info.param.format) + "_write" +
-                                  (info.param.writeChunk == SIZE_MAX ? std::string("all")
-                                                                     : std::to_string(info.param.writeChunk)) +
-                                  "_read" + std::to_string(info.param.readChunk);
+                         [](const auto& testInfo) {
+                           return FormatName(testInfo.param.format) + "_write" +
+                                  (testInfo.param.writeChunk == SIZE_MAX ? std::string("all")
+                                                                     : std::to_string(testInfo.param.writeChunk)) +
+                                  "_read" + std::to_string(testInfo.param.readChunk);
                          });
 
 TEST(RoundTripSizes, CompressedFormatsShrinkScriptText) {

@@ -103,7 +103,7 @@ bool Win32FileSystem::Remove(const std::wstring& path, FileException& error) {
   return true;
 }
 
-bool Win32FileSystem::ReplaceFile(const std::wstring& from, const std::wstring& to, FileException& error) {
+bool Win32FileSystem::MoveReplacing(const std::wstring& from, const std::wstring& to, FileException& error) {
   if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
     return SetLastErrorCause(error, from);
   return true;
