@@ -154,6 +154,28 @@ TEST_F(RunningProject, RunningModulesAreSharedAndClosedByKey) {
   EXPECT_FALSE(UNExeIsExecuting(L"TESTMOD", 0));
 }
 
+TEST_F(RunningProject, OrvctlReadsAndWritesTheRunningProject) {
+  const std::wstring orvctl = L"\"" + orv::testing::ProgramFolder() + L"orvctl.exe\" ";
+  const std::wstring project = L" --project \"" + project_.ini() + L"\"";
+  ASSERT_TRUE(Write(L"Count", L"77"));
+  auto get = orv::testing::RunProcess(orvctl + L"value get Count --quality" + project);
+  EXPECT_EQ(get.exitCode, 0u) << get.err;
+  EXPECT_EQ(get.out.rfind("77\tgood", 0), 0u) << get.out;
+  auto set = orv::testing::RunProcess(orvctl + L"value set Text \"from orvctl\"" + project);
+  EXPECT_EQ(set.exitCode, 0u) << set.err;
+  EXPECT_EQ(Read(L"Text"), L"from orvctl");
+  EXPECT_EQ(orv::testing::RunProcess(orvctl + L"value set Count many" + project).exitCode, 1u);
+  EXPECT_EQ(orv::testing::RunProcess(orvctl + L"value get NoSuchTag" + project).exitCode, 1u);
+  EXPECT_EQ(Read(L"Count"), L"77");
+
+  auto window = MessageWindow();
+  ASSERT_TRUE(UNExeInit(L"TESTMOD", window.get(), GetCurrentThreadId(), 0, 0));
+  auto modules = orv::testing::RunProcess(orvctl + L"modules" + project);
+  UNExeEnd(GetCurrentThreadId());
+  EXPECT_EQ(modules.exitCode, 0u);
+  EXPECT_NE(modules.out.find("TESTMOD\twindow"), std::string::npos) << modules.out;
+}
+
 TEST_F(RunningProject, DescriptorsTypesAndQualities) {
   struct Case {
     const wchar_t* name;
