@@ -1,0 +1,16 @@
+// Resource ids of VelScriptEdit.dll.
+#pragma once
+
+#define IDR_SCRIPTEDIT_MENU 130
+#define IDS_SCRIPT_OK 1001
+#define IDS_APP_TITLE 57344
+#define IDS_COMPILE_ERROR 57345
+
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_CUT 57635
+#define ID_EDIT_PASTE 57637
+#define ID_EDIT_SELECT_ALL 57642
+#define ID_EDIT_UNDO 57643
+#define ID_EDIT_REDO 57644
+#define ID_OBJECT_FINDER 32774
+#define ID_CHECK_SCRIPT 32775
