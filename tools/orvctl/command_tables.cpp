@@ -4,6 +4,7 @@
 namespace orvctl {
 
 extern const CommandTable kBaseCommands;
+extern const CommandTable kScriptCommands;
 extern const CommandTable kPdfCommands;
 extern const CommandTable kProjectCommands;
 extern const CommandTable kSoftplcCommands;
@@ -13,6 +14,7 @@ extern const CommandTable kRuntimeCommands;
 const std::vector<const CommandTable*>& AllTables() {
   static const std::vector<const CommandTable*> tables = {
       &kBaseCommands,
+      &kScriptCommands,
       &kPdfCommands,
       &kProjectCommands,
       &kSoftplcCommands,
