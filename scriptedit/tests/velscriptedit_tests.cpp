@@ -381,12 +381,12 @@ TEST_F(ScriptEditTest, SetTextSendsChangeAndLoadHasNoUndo) {
   VSESetText(h_, L"first");
   EXPECT_EQ(Codes(), std::vector<WPARAM>{3});
   EXPECT_EQ(VSECanEditUndo(h_), 0);  // a freshly loaded text has no history
-  VSESetText(h_, L"second");
+  VSESetText(h_, L"other");
   EXPECT_EQ(VSECanEditUndo(h_), 1);
   CtrlKey('Z');
   EXPECT_EQ(Text(), L"first");  // the replaced text comes back whole
   CtrlKey('Y');
-  EXPECT_EQ(Text(), L"second");
+  EXPECT_EQ(Text(), L"other");
 }
 
 // ---- typing ----
