@@ -39,17 +39,22 @@ class TagProject {
  public:
   TagProject() : temp_(L"vsecolour") {
     ::CreateDirectoryW((temp_ / L"Database").c_str(), nullptr);
-    std::string bytes("\xFF\xFE", 2);
-    orv::AppendUtf16LE(bytes,
-                       L"ORVANE-TAGS\t1\r\n"
-                       L"TAG\tLevel\t2\t0\t-\r\n"
-                       L"TAG\tTank\t2\t0\t-\r\n"
-                       L"TAG\tMotor\t2\t0\t-\r\n");
-    orv::testing::WriteFileBytes(temp_ / L"Database\\Tags.tdb", bytes);
     APSetAppIniPath((temp_ / L"Colour.APP").c_str());
     APSetAppPath(temp_.path().c_str());
+    opened_ = Reopen(L"");
+  }
+  // Rewrites the tag database with the golden files' tags and `more`, writes the project
+  // file (which gives the database a version) and opens the database again.
+  bool Reopen(const wchar_t* more) {
+    std::string bytes("\xFF\xFE", 2);
+    orv::AppendUtf16LE(bytes, std::wstring(L"ORVANE-TAGS\t1\r\n"
+                                           L"TAG\tLevel\t2\t0\t-\r\n"
+                                           L"TAG\tTank\t2\t0\t-\r\n"
+                                           L"TAG\tMotor\t2\t0\t-\r\n") + more);
+    orv::testing::WriteFileBytes(temp_ / L"Database\\Tags.tdb", bytes);
+    if (*more) orv::testing::WriteFileBytes(temp_ / L"Colour.APP", "[Options]\r\n");
     DBClose(0);
-    opened_ = DBOpen() != FALSE;
+    return DBOpen() != FALSE;
   }
   ~TagProject() {
     DBClose(0);
@@ -244,6 +249,19 @@ TEST_F(ColouringControlTest, TypingRespellsAndUndoRestoresTheTextOnly) {
   EXPECT_EQ(Text(), L"");
   // Colour changes made no steps of their own: at most one per typed character.
   EXPECT_LE(steps, 7);
+}
+
+// A changed tag database version recolours every line when the control gets the focus.
+TEST_F(ColouringControlTest, NewTagDatabaseVersionRecoloursOnFocus) {
+  VSESetText(h_, L"Pump = 1");
+  EXPECT_EQ(Letters(), L".......N");
+  const DWORD before = UNGetVersion();
+  ASSERT_TRUE(project_.Reopen(L"TAG\tPump\t2\t0\t-\r\n"));
+  ASSERT_NE(UNGetVersion(), before);
+  ::SetFocus(parent_);
+  ::SetFocus(edit_);
+  Pump();
+  EXPECT_EQ(Letters(), L"BBBB...N");
 }
 
 }  // namespace
