@@ -17,6 +17,7 @@ orv::testing::ProcessResult Orvctl(const std::wstring& args) {
 class OrvctlProject : public ::testing::Test {
  protected:
   void SetUp() override {
+    SetEnvironmentVariableW(L"ORV_HEADLESS", L"1");  // a child's message box must never block
     TARVO_FN(lib, APTarvoGetStrLocal);
     wchar_t buffer[1024];
     APTarvoGetStrLocal(L"Application", L"Configuration", L"", buffer, 1024);
