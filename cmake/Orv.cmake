@@ -80,6 +80,11 @@ function(orv_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_compile_options(${T_NAME} PRIVATE ${ORV_WARNINGS})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gmock gtest_main)
+  if(ORV_WINDOWS)
+    # Every Windows test program answers message boxes through the seam, and loading the
+    # windowing side keeps console children of later tests from hanging under Wine.
+    target_link_libraries(${T_NAME} PRIVATE orv_testing)
+  endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} ${T_ARGS} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_BIN_DIR=${CMAKE_BINARY_DIR}/bin;ORV_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
