@@ -35,8 +35,11 @@ ExchangeVariable ParseExchangeLine(const std::wstring& raw) {
   } else {
     result.typeCode = 3;
   }
+  // The description follows the last "%" after the name; a "%" in front of the name
+  // (in the line's fixed head) does not start one.
   std::size_t last = line.rfind(L'%');
-  if (last != std::wstring::npos) result.description = line.substr(last + 1);
+  if (nameEnd != std::wstring::npos && last != std::wstring::npos && last >= nameEnd)
+    result.description = line.substr(last + 1);
   return result;
 }
 

@@ -31,6 +31,7 @@ TEST(ExchangeLine, VariableLines) {
       {L"", true, L"", 0, L""},
       {L"#", true, L"", 0, L""},
       {L"#B01234567%%%Pump%a%b", false, L"Pump", 0, L"b"},
+      {L"#R%0123456789Tail", false, L"Tail", 3, L""},  // a "%" in the head starts no description
   };
   for (const Case& c : cases) {
     ExchangeVariable v = ParseExchangeLine(c.line);
