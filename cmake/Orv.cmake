@@ -108,7 +108,7 @@ function(orv_fuzzer)
   if(F_CORPUS)
     set(corpus ${F_CORPUS})
   endif()
-  add_test(NAME ${F_NAME} COMMAND ${F_NAME} -runs=20000 -max_total_time=20 ${corpus})
+  add_test(NAME ${F_NAME} COMMAND ${F_NAME} -seed=1 -runs=20000 -max_total_time=20 ${corpus})
   set_tests_properties(${F_NAME} PROPERTIES TIMEOUT 120)
 endfunction()
 
