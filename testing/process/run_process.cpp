@@ -1,16 +1,21 @@
 #include "process/run_process.h"
 
-#include <thread>
 #include <vector>
 
 #include "win/unique_resource.h"
 
 namespace orv::testing {
 namespace {
-void Drain(HANDLE pipe, std::string* into) {
+// Moves what is waiting in a pipe into `into`, without blocking.
+void DrainAvailable(HANDLE pipe, std::string* into) {
   char buf[4096];
-  DWORD got = 0;
-  while (::ReadFile(pipe, buf, sizeof(buf), &got, nullptr) && got > 0) into->append(buf, got);
+  for (;;) {
+    DWORD available = 0;
+    if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) || available == 0) return;
+    DWORD got = 0;
+    if (!::ReadFile(pipe, buf, available < sizeof(buf) ? available : sizeof(buf), &got, nullptr) || got == 0) return;
+    into->append(buf, got);
+  }
 }
 }  // namespace
 
@@ -18,7 +23,9 @@ ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs, const
   ProcessResult result;
   SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
   HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
-  if (!::CreatePipe(&outRead, &outWrite, &sa, 0) || !::CreatePipe(&errRead, &errWrite, &sa, 0)) return result;
+  if (!::CreatePipe(&outRead, &outWrite, &sa, 1 << 16) || !::CreatePipe(&errRead, &errWrite, &sa, 1 << 16)) {
+    return result;
+  }
   win::UniqueHandle outR(outRead), outW(outWrite), errR(errRead), errW(errWrite);
   ::SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
   ::SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
@@ -38,11 +45,21 @@ ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs, const
   win::UniqueHandle process(pi.hProcess), thread(pi.hThread);
   outW.reset();
   errW.reset();
-  std::thread outReader(Drain, outRead, &result.out);
-  std::thread errReader(Drain, errRead, &result.err);
-  if (::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_TIMEOUT) ::TerminateProcess(pi.hProcess, 0xDEAD);
-  outReader.join();
-  errReader.join();
+  // Poll rather than wait for the pipes' end: a process the child started (such as
+  // Wine's console host) may hold the write ends open long after the child is gone.
+  ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+  for (;;) {
+    DrainAvailable(outRead, &result.out);
+    DrainAvailable(errRead, &result.err);
+    if (::WaitForSingleObject(pi.hProcess, 5) == WAIT_OBJECT_0) break;
+    if (::GetTickCount64() > deadline) {
+      ::TerminateProcess(pi.hProcess, 0xDEAD);
+      ::WaitForSingleObject(pi.hProcess, 5000);
+      break;
+    }
+  }
+  DrainAvailable(outRead, &result.out);
+  DrainAvailable(errRead, &result.err);
   ::GetExitCodeProcess(pi.hProcess, &result.exitCode);
   return result;
 }
