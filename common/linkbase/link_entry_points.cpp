@@ -1,5 +1,6 @@
-// The seven exports of VuzaZuvozidAdad.
-#include "CVuzaZuvozidAdadApp.h"
+// The seven exports of a soft-PLC link, compiled into each link with its application
+// object's header named by ORV_LINK_APP_HEADER (each link defines its own TheApp()).
+#include ORV_LINK_APP_HEADER
 #include "ui/resource_context.h"
 
 using orv::softplc::Guarded;
